@@ -70,7 +70,8 @@ void HttpCall::onFinished()
 
     HttpResult result;
     result.httpStatusCode = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    result.body = reply->readAll();
+    if (reply->isOpen())
+        result.body = reply->readAll();
     const QNetworkReply::NetworkError error = reply->error();
     if (m_timedOut || error == QNetworkReply::TimeoutError) {
         result.status = HttpStatus::Timeout;

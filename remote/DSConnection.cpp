@@ -88,7 +88,14 @@ void DSConnection::close()
         m_pending->detach();
         m_pending = nullptr;
     }
+    if (m_channel)
+        m_bytesOfClosedChannels += m_channel->bytesReceived();
     m_channel.reset();
+}
+
+quint64 DSConnection::bytesReceived() const
+{
+    return m_bytesOfClosedChannels + (m_channel ? m_channel->bytesReceived() : 0);
 }
 
 bool DSConnection::isOpen() const

@@ -29,6 +29,8 @@ public:
     const QMap<QString, QString> &params() const { return m_params; }
 
     void setTimeouts(int connectMs, int readMs);
+    // Bytes read off the wire over the life of this object (benchmarks).
+    quint64 bytesReceived() const;
 
     void open() override;
     void close() override;
@@ -53,6 +55,7 @@ private:
     int m_readTimeoutMs = 30000;
     std::unique_ptr<SocketChannel> m_channel;
     TrailerReader *m_pending = nullptr;
+    quint64 m_bytesOfClosedChannels = 0;
 };
 
 // The process-wide published server address; empty until the login window reads the address file.

@@ -166,6 +166,7 @@ void SocketChannel::fill(qsizetype need)
         const ssize_t n = ::recv(m_fd, m_buffer.data() + m_end, size_t(m_buffer.size() - m_end), 0);
         if (n > 0) {
             m_end += n;
+            m_bytesReceived += quint64(n);
             continue;
         }
         if (n == 0)

@@ -27,6 +27,7 @@ public:
     bool waitReadable(int timeoutMs);
 
     bool isOpen() const { return m_fd >= 0; }
+    quint64 bytesReceived() const { return m_bytesReceived; }
     void close();
 
 private:
@@ -38,4 +39,5 @@ private:
     QByteArray m_buffer;
     qsizetype m_begin = 0;
     qsizetype m_end = 0;
+    quint64 m_bytesReceived = 0;
 };
