@@ -5,6 +5,7 @@
 #include "platform/Task.h"
 
 #include <QApplication>
+#include <QPointer>
 
 #include <mutex>
 
@@ -39,11 +40,20 @@ int goster(const QString &metin, int tur, int dugmeler, int varsayilan)
         sesCal(tur);
         return yanitlayici(tur, metin, dugmeler, varsayilan);
     }
-    MesajPenceresi pencere(metin, tur, dugmeler, varsayilan, QApplication::activeWindow());
+    // Owned by the active window for stacking; held through a guard because that window may
+    // be destroyed while the dialog is open, taking the dialog with it.
+    QPointer<MesajPenceresi> pencere =
+        new MesajPenceresi(metin, tur, dugmeler, varsayilan, QApplication::activeWindow());
     sesCal(tur);
     const MesajPenceresiKancasi kanca = oku(s_kanca);
-    return pencere.calistir(kanca ? std::function<void()>([&] { kanca(pencere); })
-                                  : std::function<void()>());
+    const int sonuc = pencere->calistir(
+        kanca ? std::function<void()>([kanca, pencere] {
+            if (pencere)
+                kanca(*pencere);
+        })
+              : std::function<void()>());
+    delete pencere.data();
+    return sonuc;
 }
 
 } // namespace

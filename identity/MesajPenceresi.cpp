@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -118,12 +119,16 @@ void MesajPenceresi::sekmeSirasiniKur()
 
 int MesajPenceresi::calistir(const std::function<void()> &onShown)
 {
+    const QPointer<MesajPenceresi> self(this);
     for (;;) {
         m_basilan = nullptr;
         m_cerceveKapatti = false;
         if (onShown)
             QTimer::singleShot(0, this, onShown);
         exec();
+        // The owner window may have been destroyed meanwhile, and this dialog with it.
+        if (!self)
+            return mesaj::SonucVazgec;
         if (m_cerceveKapatti || !m_basilan)
             return mesaj::SonucVazgec;
         const int sonuc = m_sonuclar.value(m_basilan);
@@ -147,8 +152,11 @@ void MesajPenceresi::showEvent(QShowEvent *event)
         m_standartVarsayilan->setFocus(Qt::OtherFocusReason);
     }
     const QScreen *ekran = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (ekran)
-        move(ekran->availableGeometry().center() - rect().center());
+    if (ekran) {
+        // Centre the whole window, frame included; move() places the frame's corner.
+        const QRect cerceve = frameGeometry();
+        move(ekran->availableGeometry().center() - QPoint(cerceve.width() / 2, cerceve.height() / 2));
+    }
 }
 
 void MesajPenceresi::closeEvent(QCloseEvent *event)

@@ -13,7 +13,8 @@ public:
                    QWidget *parent = nullptr);
 
     // Shows the dialog modally until a closing button or the frame ends it; returns the result.
-    // onShown runs (on this thread) each time the dialog is on screen.
+    // onShown runs (on this thread) each time the dialog is on screen. When the dialog is
+    // destroyed meanwhile (its parent died) the result is 2 and the object must not be used.
     int calistir(const std::function<void()> &onShown = {});
 
     // The button of a code, null when the set does not contain it.
