@@ -2,6 +2,7 @@
 
 #include "identity/MesajGoster.h"
 #include "remote/CallFrame.h"
+#include "remote/DSConnection.h"
 #include "remote/DSException.h"
 #include "remote/MemTable.h"
 #include "remote/ResultSetReader.h"

@@ -6,6 +6,7 @@
 #include "StokSayfasi.h"
 #include "VitrinSayfasi.h"
 #include "basket/SepetSayfasi.h"
+#include "orders/SepeteEkle.h"
 #include "identity/MesajGoster.h"
 #include "identity/WorkstationIdentity.h"
 #include "platform/Deployment.h"
@@ -122,18 +123,15 @@ void TForm1::kur()
         m_stok->ara();
     };
     m_sepet->setSearchIdle([this] { return m_stok->aramaBosta(); });
-    m_stok->sepeteEkle = [this](int satir) {
-        if (StoktanSepeteEkle(this, m_bagc, m_sbilgi, m_stok->stok(), satir))
-            m_sepet->SepetAl();
+    // The hand-overs reload the basket themselves when a line was stored.
+    m_stok->sepeteEkle = [this](int satir) { StoktanSepeteEkle(this, m_bagc, m_sbilgi, *m_sepet, m_stok->stok(), satir); };
+    m_yeniler->sepeteEkle = [this](MemTable &tablo, int satir) {
+        YenidenSepeteEkle(this, m_bagc, m_sbilgi, *m_sepet, tablo, satir);
     };
-    m_yeniler->sepeteEkle = [this](const MemTable &tablo, int satir) {
-        if (YenidenSepeteEkle(this, m_bagc, m_sbilgi, tablo, satir))
-            m_sepet->SepetAl();
+    m_kampanyali->sepeteEkle = [this](MemTable &tablo, int satir) {
+        KampanyadanSepeteEkle(this, m_bagc, m_sbilgi, *m_sepet, tablo, satir);
     };
-    m_kampanyali->sepeteEkle = [this](const MemTable &tablo, int satir) {
-        if (KampanyadanSepeteEkle(this, m_bagc, m_sbilgi, tablo, satir))
-            m_sepet->SepetAl();
-    };
+    connect(m_sepet, &SepetSayfasi::searchFocusRequested, this, &TForm1::aramayaOdaklan);
     menuKur();
 }
 
@@ -274,9 +272,9 @@ void TForm1::kullaniciTipineUyarla()
         m_stok->kullaniciTipiniUygula(tip);
         m_yeniler->kullaniciTipiniUygula(tip);
         m_kampanyali->kullaniciTipiniUygula(tip);
-        m_sepet->applyUserType(tip);
+        m_sepet->kullaniciTipineUyarla(tip);
     } else if (tip == 3) {
-        m_sepet->applyUserType(tip);
+        m_sepet->kullaniciTipineUyarla(tip);
     } else if (tip == 4) {
         m_sekmeler->setTabVisible(KampanyaliStoklar, false);
         m_stok->kullaniciTipiniUygula(tip);
@@ -326,7 +324,7 @@ void TForm1::KayanYaziAl(const DSConnection &kopya)
         m_kayanyazi->stop();
         m_kayanyazi->clear();
         if (!metin.trimmed().isEmpty())
-            m_kayanyazi->addHtmlItem(metin);
+            m_kayanyazi->addItem(metin);
         m_kayanyazi->start();
     });
 }
@@ -344,7 +342,7 @@ void TForm1::BannerREsimAl(const DSConnection &kopya)
     platform::Task::runOnUiAndWait([this, &gif] {
         m_banner->stop();
         m_banner->setEnabled(false);
-        m_banner->setGifData(*gif);
+        m_banner->setData(*gif);
         m_banner->setEnabled(true);
         m_banner->start();
     });

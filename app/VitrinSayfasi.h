@@ -32,7 +32,7 @@ public:
     // The campaign grid's width rule (the new-products grid fills its width by itself).
     void KampanyaKolonGenislik();
 
-    std::function<void(const MemTable &tablo, int satir)> sepeteEkle;
+    std::function<void(MemTable &tablo, int satir)> sepeteEkle;
 
 Q_SIGNALS:
     void baslikDegisti(const QString &baslik);

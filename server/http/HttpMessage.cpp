@@ -1,0 +1,85 @@
+#include "HttpMessage.h"
+
+#include <QUrl>
+
+namespace {
+
+QByteArray reason(int status)
+{
+    switch (status) {
+    case 200: return "OK";
+    case 400: return "Bad Request";
+    case 404: return "Not Found";
+    case 405: return "Method Not Allowed";
+    case 431: return "Request Header Fields Too Large";
+    default: return "Internal Server Error";
+    }
+}
+
+} // namespace
+
+bool HttpRequest::parse(const QByteArray &head, HttpRequest &out)
+{
+    const QList<QByteArray> lines = head.split('\n');
+    if (lines.isEmpty())
+        return false;
+    const QList<QByteArray> requestLine = lines.first().trimmed().split(' ');
+    if (requestLine.size() != 3 || !requestLine.at(2).startsWith("HTTP/1."))
+        return false;
+    out.method = requestLine.at(0);
+    const QByteArray target = requestLine.at(1);
+    if (!target.startsWith('/'))
+        return false;
+    const qsizetype question = target.indexOf('?');
+    out.path = QUrl::fromPercentEncoding(target.left(question < 0 ? target.size() : question));
+    if (question >= 0) {
+        QByteArray query = target.mid(question + 1);
+        query.replace('+', "%20");
+        out.query = QUrlQuery(QString::fromLatin1(query));
+    }
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QByteArray line = lines.at(i).trimmed();
+        if (line.isEmpty())
+            continue;
+        const qsizetype colon = line.indexOf(':');
+        if (colon <= 0)
+            return false;
+        out.headers.append({line.left(colon).trimmed().toLower(), line.mid(colon + 1).trimmed()});
+    }
+    return true;
+}
+
+QString HttpRequest::queryValue(const QString &key) const
+{
+    return query.queryItemValue(key, QUrl::FullyDecoded);
+}
+
+HttpResponse HttpResponse::text(int status, const QString &body)
+{
+    HttpResponse r;
+    r.status = status;
+    r.body = body.toUtf8();
+    return r;
+}
+
+HttpResponse HttpResponse::html(const QString &body)
+{
+    HttpResponse r;
+    r.contentType = "text/html; charset=utf-8";
+    r.body = body.toUtf8();
+    return r;
+}
+
+QByteArray HttpResponse::serialize(bool withBody) const
+{
+    QByteArray out = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reason(status) + "\r\n";
+    out += "Content-Type: " + contentType + "\r\n";
+    out += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
+    out += "Connection: close\r\n";
+    for (const auto &[name, value] : headers)
+        out += name + ": " + value + "\r\n";
+    out += "\r\n";
+    if (withBody)
+        out += body;
+    return out;
+}

@@ -1,0 +1,78 @@
+#include "Checks.h"
+
+#include "Caller.h"
+#include "DSException.h"
+#include "ServerCall.h"
+#include "SqliteDb.h"
+
+#include <cmath>
+
+void Checks::fail(const QString &message)
+{
+    throw DSException(message, QStringLiteral("EVeriHatasi"));
+}
+
+TSonucBilgisi Checks::login(const ServerCall &call, int position)
+{
+    const auto record = call.object<TSonucBilgisi>(position);
+    if (!record)
+        fail(QStringLiteral("Kullanıcı bilgisi gönderilmedi"));
+    return *record;
+}
+
+void Checks::customer(SqliteDb &db, int carino)
+{
+    SqliteStatement q = db.cached("SELECT 1 FROM cari WHERE carino = ?");
+    q.bind(1, carino);
+    if (!q.step())
+        fail(QStringLiteral("Cari bulunamadı (cari no %1)").arg(carino));
+}
+
+void Checks::stock(SqliteDb &db, int stokno)
+{
+    SqliteStatement q = db.cached("SELECT 1 FROM stok WHERE stokno = ?");
+    q.bind(1, stokno);
+    if (!q.step())
+        fail(QStringLiteral("Stok bulunamadı (stok no %1)").arg(stokno));
+}
+
+double Checks::quantity(double value, const QString &what)
+{
+    if (!std::isfinite(value) || value <= 0)
+        fail(QStringLiteral("%1 sıfırdan büyük olmalıdır").arg(what));
+    return value;
+}
+
+double Checks::amount(double value, const QString &what)
+{
+    if (!std::isfinite(value) || value < 0)
+        fail(QStringLiteral("%1 negatif olamaz").arg(what));
+    return value;
+}
+
+double Checks::rate(double value, const QString &what)
+{
+    if (!std::isfinite(value) || value < 0 || value > 100)
+        fail(QStringLiteral("%1 0 ile 100 arasında olmalıdır").arg(what));
+    return value;
+}
+
+Caller Caller::of(SqliteDb &db, const TSonucBilgisi &record)
+{
+    SqliteStatement q = db.cached(
+        "SELECT u.sirano, u.adi, u.tip, COALESCE(u.carino, 0), COALESCE(u.saticino, 0) FROM kullanici u WHERE u.sirano = ?");
+    q.bind(1, record.Sirano);
+    if (!q.step())
+        Checks::fail(QStringLiteral("Kullanıcı bulunamadı (kullanıcı no %1)").arg(record.Sirano));
+    return {q.int32(0), q.text(1), q.int32(2), q.int32(3), q.int32(4)};
+}
+
+const char *Caller::visibleCustomers()
+{
+    return "(?1 = 2 OR (?1 = 1 AND c.saticino = ?2) OR (?1 NOT IN (1, 2) AND c.carino = ?3))";
+}
+
+void Caller::bindVisibility(SqliteStatement &statement) const
+{
+    statement.bind(1, type).bind(2, salesRep).bind(3, customer);
+}
