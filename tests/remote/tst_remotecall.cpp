@@ -114,8 +114,8 @@ private Q_SLOTS:
         QVERIFY(table.isOpen());
         QCOMPARE(table.rowCount(), 1500);
         QCOMPARE(table.columnCount(), fixtureStockColumnCount());
-        QCOMPARE(table.value(0, "KOD").toString(), QStringLiteral("PRV-000001"));
-        QCOMPARE(table.value(1499, "STOKNO").toInt(), 1500);
+        QCOMPARE(table.value(0, "FINISHKOD").toString(), QStringLiteral("PRV-000001"));
+        QCOMPARE(table.value(1499, "STOK_STOKNO").toInt(), 1500);
         QCOMPARE(table.value(3, "ADI").toString(), QStringLiteral("FREN BALATASI ÖN TAKIM 3"));
         QVERIFY(table.value(0, "KAMPFIYAT").isValid()); // row 0 has a campaign price
         QVERIFY(!table.value(1, "KAMPFIYAT").isValid());
@@ -125,7 +125,7 @@ private Q_SLOTS:
         FloatFormatla(table);
         QCOMPARE(table.displayFormat(table.columnIndex("FIYAT")), QStringLiteral("#,###,##0.00"));
         QVERIFY(table.displayFormat(table.columnIndex("GUNCELLEME")).isEmpty());
-        QVERIFY(table.displayFormat(table.columnIndex("STOKNO")).isEmpty());
+        QVERIFY(table.displayFormat(table.columnIndex("STOK_STOKNO")).isEmpty());
     }
 
     void emptyResultLeavesTableOpenWithColumns()
@@ -137,7 +137,7 @@ private Q_SLOTS:
         CopyResultSet(proxy.SepetVer(0), table);
         QVERIFY(table.isOpen());
         QCOMPARE(table.rowCount(), 0);
-        QCOMPARE(table.columnName(0), QStringLiteral("STOKNO"));
+        QCOMPARE(table.columnName(0), QStringLiteral("STOK_STOKNO"));
         QVERIFY(!KayitVarmi(table));
     }
 
