@@ -32,6 +32,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QToolButton>
 #include <QUrl>
@@ -40,6 +41,19 @@
 namespace {
 const char *const sekmeBasliklari[] = {"Stok Listesi", "Sepet", "Önceki Siparişler", "Cari Ekstre", "Yeni Stoklar",
                                        "Kampanyalı Stoklar", "Duyurular", "Bakiyeler", "Sanal Pos", "Dosyalar"};
+
+QPixmap buyutecResmi()
+{
+    QPixmap resim(24, 24);
+    resim.fill(Qt::transparent);
+    QPainter p(&resim);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(30, 90, 180), 2.5));
+    p.drawEllipse(QRectF(3, 3, 12, 12));
+    p.setPen(QPen(QColor(30, 90, 180), 3.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(14, 14), QPointF(20, 20));
+    return resim;
+}
 
 QString webSitesiHostu()
 {
@@ -184,7 +198,9 @@ QWidget *TForm1::aramaCubuguKur()
     cubuk->setFixedHeight(35);
     auto *yatay = new QHBoxLayout(cubuk);
     yatay->setContentsMargins(4, 0, 4, 0);
-    auto *buyutec = new QLabel(QStringLiteral("🔍"), cubuk);
+    auto *buyutec = new QLabel(cubuk);
+    buyutec->setPixmap(buyutecResmi());
+    buyutec->setAccessibleName(QStringLiteral("Stok ara"));
     buyutec->setBuddy(m_stok->araedit());
     yatay->addWidget(buyutec);
     yatay->addWidget(m_stok->araedit());

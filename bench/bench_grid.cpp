@@ -166,6 +166,7 @@ int main(int argc, char **argv)
     const int barcodeValues = grid.filterPopup() ? int(grid.filterPopup()->values().size()) : 0;
     if (grid.filterPopup())
         grid.filterPopup()->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the list goes before the next figure
     const double fitMs = timed([&] { grid.fitColumnsToContent(); });
     const double reattachMs = timed([&] {
         grid.detach();
