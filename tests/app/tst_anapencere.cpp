@@ -11,6 +11,21 @@
 #include "signin/Tgirisform.h"
 #include "widgets/CountedTabWidget.h"
 #include "widgets/DataGrid.h"
+#include "basket/SepetSayfasi.h"
+#include "basket/SecenekGrubu.h"
+#include "basket/TONAYSIP.h"
+#include "orders/Tstokayarinti.h"
+#include "SqliteDb.h"
+#include "SqliteStatement.h"
+#include "remote/MemTable.h"
+#include "widgets/GridFilterProxy.h"
+#include "widgets/MemTableModel.h"
+
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableView>
 
 #include <QApplication>
 #include <QDir>
@@ -22,6 +37,36 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+
+namespace {
+// Runs `adim` on the modal window of type W once it is up.
+template<class W>
+void modaldaCalistir(std::function<void(W &)> adim)
+{
+    auto *zamanlayici = new QTimer;
+    QObject::connect(zamanlayici, &QTimer::timeout, zamanlayici, [zamanlayici, adim] {
+        auto *w = qobject_cast<W *>(QApplication::activeModalWidget());
+        if (!w || !w->isVisible())
+            return;
+        zamanlayici->stop();
+        zamanlayici->deleteLater();
+        adim(*w);
+    });
+    zamanlayici->start(20);
+}
+
+// Double-clicks the cell of a table row in a grid, as the user would.
+void hucreyeCiftTikla(DataGrid &grid, int kaynakSatir, const QString &alan)
+{
+    QTableView *view = grid.view();
+    const QModelIndex kaynak = grid.tableModel()->index(kaynakSatir, grid.columnIndex(alan));
+    const QModelIndex hucre = grid.filterModel()->mapFromSource(kaynak);
+    view->scrollTo(hucre);
+    const QPoint orta = view->visualRect(hucre).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, orta);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, orta);
+}
+} // namespace
 
 // The main window through the real sign-in against the reference server on loopback.
 class TestAnaPencere : public QObject
@@ -102,6 +147,68 @@ private Q_SLOTS:
                  QString::number(stok->stok().rowCount()) + QStringLiteral("=Stok Listesi"));
         form->resize(1400, 900);
         resimKaydet(form.get(), QStringLiteral("anapencere.png"));
+    }
+
+    // The road of one order through the real widgets: search, double-click, quantity 3,
+    // "Sipariş ekle", tick the line, delivery, cargo type and company, note, "Gönder", "Evet".
+    void birSiparisinYolu()
+    {
+        TestOrtami ortam;
+        auto form = girisYap(QStringLiteral("BAYI"), QStringLiteral("1234"));
+        StokSayfasi *stok = form->stokSayfasi();
+        QSignalSpy bitti(stok, &StokSayfasi::aramaBitti);
+        stok->araedit()->setText(QStringLiteral("FREN"));
+        stok->ara();
+        QVERIFY(bitti.wait(20000));
+        const int stokno = stok->stok().value(0, QStringLiteral("STOK_STOKNO")).toInt();
+
+        bool eklendi = false;
+        modaldaCalistir<Tstokayarinti>([&](Tstokayarinti &d) {
+            d.adet()->setValue(3);
+            QTest::mouseClick(d.ParcaliTus1(), Qt::LeftButton);
+            eklendi = true;
+        });
+        hucreyeCiftTikla(*stok->grid(), 0, QStringLiteral("ADI"));
+        QVERIFY(eklendi);
+
+        form->sekmeler()->setCurrentIndex(TForm1::Sepet);
+        SepetSayfasi *sepet = form->sepetSayfasi();
+        const MemTable &satirlar = sepet->sepetTablosu();
+        int satir = -1;
+        for (int r = 0; r < satirlar.rowCount(); ++r) {
+            if (satirlar.value(r, QStringLiteral("STOKNO")).toInt() == stokno)
+                satir = r;
+        }
+        QVERIFY(satir >= 0);
+        QCOMPARE(satirlar.value(satir, QStringLiteral("MIKTAR")).toDouble(), 3.0);
+
+        QTest::mouseClick(sepet->secimleriKaldirTusu(), Qt::LeftButton);
+        hucreyeCiftTikla(*sepet->grid(), satir, QStringLiteral("SEC"));
+        QCOMPARE(satirlar.value(satir, QStringLiteral("SEC")).toInt(), 1);
+        QTest::mouseClick(sepet->teslimbox()->dugme(0), Qt::LeftButton);
+        QTest::mouseClick(sepet->boxkargo()->dugme(0), Qt::LeftButton);
+        sepet->kargocombo()->setCurrentIndex(1);
+        const QString not_ = QStringLiteral("Yol testi %1").arg(QDateTime::currentMSecsSinceEpoch());
+        sepet->aciklamagir()->setFocus();
+        QTest::keyClicks(sepet->aciklamagir(), not_);
+        ortam.temizle();
+        modaldaCalistir<TONAYSIP>([](TONAYSIP &o) { QTest::mouseClick(o.evetTusu(), Qt::LeftButton); });
+        QTest::mouseClick(sepet->gonderTusu(), Qt::LeftButton);
+        QVERIFY2(ortam.metinler().contains(QStringLiteral("Siparişiniz Gönderildi !")),
+                 qPrintable(ortam.metinler().join(QLatin1Char('|'))));
+
+        SqliteStatement siparis = m_sunucu->db().prepare(
+            "SELECT s.idno, COUNT(l.sirano), MAX(l.stokno), MAX(l.miktar) FROM siparis s "
+            "JOIN siparis_satir l ON l.idno = s.idno WHERE s.mesaj = ? GROUP BY s.idno");
+        siparis.bind(1, not_);
+        QVERIFY(siparis.step());
+        QCOMPARE(siparis.int32(1), 1);
+        QCOMPARE(siparis.int32(2), stokno);
+        QCOMPARE(siparis.int32(3), 3);
+        QVERIFY(!siparis.step()); // stored exactly once
+        // The basket reloaded without the ordered line.
+        for (int r = 0; r < satirlar.rowCount(); ++r)
+            QVERIFY(satirlar.value(r, QStringLiteral("STOKNO")).toInt() != stokno);
     }
 
     void tip4KampanyaGormez()
