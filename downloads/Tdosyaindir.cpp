@@ -70,6 +70,13 @@ Tdosyaindir::Tdosyaindir(QWidget *owner, int y)
     m_istek.progress = [this](qint64 okunan, qint64 toplam) { NetHTTPClient1ReceiveData(toplam, okunan); };
 }
 
+Tdosyaindir::~Tdosyaindir()
+{
+    // A request still on its way is dropped before this window starts to come apart, so its
+    // answer never reaches a half-destroyed window.
+    delete m_http;
+}
+
 QUrl Tdosyaindir::kurulumAdresi()
 {
     return QUrl(platform::Deployment::updateBaseUrl() + QStringLiteral("/exe/ParvelaSetup.exe"));

@@ -21,6 +21,7 @@ class Tdosyaindir : public QDialog
 public:
     // _y: the program version the server announced.
     static Tdosyaindir *Yeni(QWidget *owner, int _y);
+    ~Tdosyaindir() override;
 
     bool basladi() const { return m_basladi; }
     QString hedefDosya() const;

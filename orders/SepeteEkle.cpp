@@ -14,13 +14,6 @@
 
 namespace {
 
-std::unique_ptr<TSonucBilgisi> kopya(const TSonucBilgisi &kaynak)
-{
-    auto k = std::make_unique<TSonucBilgisi>();
-    k->Kopyala(kaynak);
-    return k;
-}
-
 int sepetSatiriBul(const MemTable &sepet, const char *kolon, int deger)
 {
     const int c = sepet.columnIndex(QLatin1String(kolon));
@@ -55,6 +48,19 @@ bool diyalogIleGonder(QWidget *owner, DSConnection &bagc, TSonucBilgisi &sbilgi,
     return true;
 }
 
+// Handlers end here: an error (a quantity that is not a number, a server error) is shown with
+// its own text and nothing more happens.
+template<class F>
+bool raporlayarak(F &&adim)
+{
+    try {
+        return adim();
+    } catch (const std::exception &hata) {
+        HataRaporla(hata);
+        return false;
+    }
+}
+
 bool listedenAc(SepetKaynagi kaynak, QWidget *owner, DSConnection &bagc, TSonucBilgisi &sbilgi,
                 SepetErisimi &sepet, MemTable &liste, int satir)
 {
@@ -79,19 +85,21 @@ bool listedenAc(SepetKaynagi kaynak, QWidget *owner, DSConnection &bagc, TSonucB
 bool StoktanSepeteEkle(QWidget *owner, DSConnection &bagc, TSonucBilgisi &sbilgi, SepetErisimi &sepet,
                        MemTable &stok, int satir)
 {
-    return listedenAc(SepetKaynagi::StokListesi, owner, bagc, sbilgi, sepet, stok, satir);
+    return raporlayarak([&] { return listedenAc(SepetKaynagi::StokListesi, owner, bagc, sbilgi, sepet, stok, satir); });
 }
 
 bool YenidenSepeteEkle(QWidget *owner, DSConnection &bagc, TSonucBilgisi &sbilgi, SepetErisimi &sepet,
                        MemTable &YENILER, int satir)
 {
-    return listedenAc(SepetKaynagi::YeniStoklar, owner, bagc, sbilgi, sepet, YENILER, satir);
+    return raporlayarak(
+        [&] { return listedenAc(SepetKaynagi::YeniStoklar, owner, bagc, sbilgi, sepet, YENILER, satir); });
 }
 
 bool KampanyadanSepeteEkle(QWidget *owner, DSConnection &bagc, TSonucBilgisi &sbilgi, SepetErisimi &sepet,
                            MemTable &kampstok, int satir)
 {
-    return listedenAc(SepetKaynagi::Kampanyali, owner, bagc, sbilgi, sepet, kampstok, satir);
+    return raporlayarak(
+        [&] { return listedenAc(SepetKaynagi::Kampanyali, owner, bagc, sbilgi, sepet, kampstok, satir); });
 }
 
 bool SepetSatirDegistir(QWidget *owner, DSConnection &bagc, TSonucBilgisi &sbilgi, SepetErisimi &sepet, int sirano)
@@ -100,13 +108,14 @@ bool SepetSatirDegistir(QWidget *owner, DSConnection &bagc, TSonucBilgisi &sbilg
     const int satir = sepetSatiriBul(tablo, "SIRANO", sirano);
     if (satir < 0)
         return false;
-    return diyalogIleGonder(owner, bagc, sbilgi, sepet, acilisDegerleriOku(SepetKaynagi::Sepet, tablo, satir));
+    return raporlayarak(
+        [&] { return diyalogIleGonder(owner, bagc, sbilgi, sepet, acilisDegerleriOku(SepetKaynagi::Sepet, tablo, satir)); });
 }
 
 int SepeteEkleGonder(const DSConnection &bagc, const TSonucBilgisi &sbilgi, const AcilisDegerleri &s,
                      const SepetDiyalogSonucu &sonuc)
 {
-    auto bilgi = kopya(sbilgi);
+    auto bilgi = bilgiKopyasi(sbilgi);
     int cevap = -1;
     UzakCagir(bagc, 1, [&](TServerMethods1Client &p) {
         cevap = p.SepetEkle(std::move(bilgi), sbilgi.CARINO, s.stokno, s.barkod, s.adi, sonuc.adet, s.kdvTam,
@@ -118,7 +127,7 @@ int SepeteEkleGonder(const DSConnection &bagc, const TSonucBilgisi &sbilgi, cons
 bool SepetGuncelleGonder(const DSConnection &bagc, const TSonucBilgisi &sbilgi, const AcilisDegerleri &s,
                          const SepetDiyalogSonucu &sonuc)
 {
-    auto bilgi = kopya(sbilgi);
+    auto bilgi = bilgiKopyasi(sbilgi);
     return UzakCagir(bagc, 1, [&](TServerMethods1Client &p) {
         p.SepetGuncelle(std::move(bilgi), sbilgi.CARINO, 0, s.barkod, s.adi, sonuc.adet, s.kdvTam, sonuc.birimfiyat,
                         sonuc.indoran, sbilgi.Sirano, s.sepetSirano);

@@ -11,7 +11,7 @@ struct AcilisDegerleri;
 // opens that basket line for change; any other opens the listed row to be added. Each opens
 // the dialog modally over `owner`, sends the line on confirmation and reloads the basket when
 // the line was stored. They return true when the basket was reloaded. A row outside the table
-// (no focused row) does nothing.
+// (no focused row) does nothing. Errors are shown to the user here, never raised.
 bool StoktanSepeteEkle(QWidget *owner, DSConnection &bagc, TSonucBilgisi &sbilgi, SepetErisimi &sepet,
                        MemTable &stok, int satir);
 bool YenidenSepeteEkle(QWidget *owner, DSConnection &bagc, TSonucBilgisi &sbilgi, SepetErisimi &sepet,

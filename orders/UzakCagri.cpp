@@ -1,6 +1,7 @@
 #include "orders/UzakCagri.h"
 
 #include "identity/MesajGoster.h"
+#include "identity/TSonucBilgisi.h"
 #include "platform/Task.h"
 #include "remote/DSException.h"
 #include "remote/DSConnection.h"
@@ -40,4 +41,11 @@ void HataRaporla(const std::exception &hata)
     const auto *uzak = dynamic_cast<const DSException *>(&hata);
     MesajGoster(uzak ? uzak->message() : QString::fromUtf8(hata.what()), mesaj::Hata, mesaj::SetTamam,
                 mesaj::DugmeTamam);
+}
+
+std::unique_ptr<TSonucBilgisi> bilgiKopyasi(const TSonucBilgisi &kaynak)
+{
+    auto kopya = std::make_unique<TSonucBilgisi>();
+    kopya->Kopyala(kaynak);
+    return kopya;
 }

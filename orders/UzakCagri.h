@@ -3,8 +3,13 @@
 #include "remote/CallFrame.h"
 
 #include <exception>
+#include <memory>
 
 class DSConnection;
+class TSonucBilgisi;
+
+// A fresh copy of the login record for one call: the proxy consumes what it is given.
+std::unique_ptr<TSonucBilgisi> bilgiKopyasi(const TSonucBilgisi &kaynak);
 
 // One short interactive remote call of a window. The connection is cloned here, on the UI
 // thread, and the call runs on the task pool on that clone, while the UI thread waits serving

@@ -10,6 +10,7 @@
 #include "remote/DSConnection.h"
 #include "signin/AyarDosyasi.h"
 #include "signin/BuyukHarfDogrulayici.h"
+#include "signin/EnterTusu.h"
 #include "signin/GirisAdresleri.h"
 #include "signin/GirisBilgisi.h"
 #include "signin/Kirp.h"
@@ -19,7 +20,6 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
@@ -50,14 +50,6 @@ QLabel *kutuEtiketi(const QString &metin, QWidget *kutu, QWidget *ebeveyn)
     return etiket;
 }
 
-bool enterMi(QEvent *olay)
-{
-    if (olay->type() != QEvent::KeyPress)
-        return false;
-    const int tus = static_cast<QKeyEvent *>(olay)->key();
-    return tus == Qt::Key_Return || tus == Qt::Key_Enter;
-}
-
 } // namespace
 
 Tgirisform::Tgirisform(QWidget *owner)
@@ -72,6 +64,8 @@ Tgirisform::~Tgirisform()
 {
     // The address look-ups poll this flag; the record fetch holds only its own copies.
     m_gorev.cancel();
+    // The second address-file request goes before the window starts to come apart.
+    delete m_http;
 }
 
 void Tgirisform::kur()
@@ -93,6 +87,14 @@ void Tgirisform::kur()
                                        "Sanayi Mah. Parça Cad. No: 12\n34000 Ümraniye / İstanbul\n"
                                        "Tel: 0216 000 00 00\nE-posta: siparis@parvela.com.tr\n"
                                        "Ümraniye V.D. 0000000000"));
+
+    // Stands where the background picture carried the program's name.
+    auto *baslik = new QLabel(QStringLiteral("PARVELA\nOnline Sipariş"), this);
+    baslik->setAlignment(Qt::AlignCenter);
+    QFont buyuk = kalin;
+    buyuk.setPointSize(buyuk.pointSize() * 2 + 4);
+    baslik->setFont(buyuk);
+    baslik->setStyleSheet(QStringLiteral("QLabel { color: #1f3b66; }"));
 
     m_adi = new QLineEdit(this);
     m_adi->setValidator(new BuyukHarfDogrulayici(m_adi));
@@ -137,6 +139,8 @@ void Tgirisform::kur()
     auto *duzen = new QVBoxLayout(this);
     duzen->setContentsMargins(16, 16, 16, 16);
     duzen->addWidget(m_RxLabel1);
+    duzen->addStretch();
+    duzen->addWidget(baslik);
     duzen->addStretch();
     duzen->addLayout(kutular);
     duzen->addSpacing(12);
@@ -204,7 +208,7 @@ void Tgirisform::paintEvent(QPaintEvent *event)
 
 bool Tgirisform::eventFilter(QObject *nesne, QEvent *olay)
 {
-    if (enterMi(olay)) {
+    if (EnterTusuMu(olay)) {
         if (nesne == m_adi)
             return adiKeyDown();
         if (nesne == m_sifre)

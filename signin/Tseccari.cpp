@@ -9,6 +9,7 @@
 #include "remote/TServerMethods1Client.h"
 #include "remote/TableHelpers.h"
 #include "signin/BuyukHarfDogrulayici.h"
+#include "signin/EnterTusu.h"
 #include "signin/CariBilgileriPaneli.h"
 #include "signin/CariRaporu.h"
 #include "signin/PencereCagrisi.h"
@@ -18,7 +19,6 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -71,14 +71,6 @@ QList<GridColumn> cariSutunlari()
                            "KOD3", "KOD4", "KOD5", "VADEKONTROLGUN", "VADEKONTROLAY"})
         liste.append(sutun(ad, false));
     return liste;
-}
-
-bool enterMi(QEvent *olay)
-{
-    if (olay->type() != QEvent::KeyPress)
-        return false;
-    const int tus = static_cast<QKeyEvent *>(olay)->key();
-    return tus == Qt::Key_Return || tus == Qt::Key_Enter;
 }
 
 } // namespace
@@ -233,7 +225,7 @@ void Tseccari::FormShow()
 
 bool Tseccari::eventFilter(QObject *nesne, QEvent *olay)
 {
-    if (nesne == m_NEdit1 && enterMi(olay)) {
+    if (nesne == m_NEdit1 && EnterTusuMu(olay)) {
         CariListele(m_NEdit1->text());
         aramaKutusunaDon();
         return true;

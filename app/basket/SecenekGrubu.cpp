@@ -8,6 +8,7 @@ SecenekGrubu::SecenekGrubu(const QString &baslik, QWidget *parent)
     : QGroupBox(baslik, parent), m_duzen(new QVBoxLayout(this)), m_grup(new QButtonGroup(this))
 {
     m_grup->setExclusive(true);
+    m_duzen->addStretch();
     connect(m_grup, &QButtonGroup::buttonClicked, this, [this] { Q_EMIT tiklandi(); });
 }
 
@@ -26,7 +27,8 @@ void SecenekGrubu::ekle(const QString &metin, int id)
     auto *d = new QRadioButton(metin, this);
     d->setAccessibleName(title() + QLatin1Char(' ') + metin);
     m_grup->addButton(d, int(m_dugmeler.size()));
-    m_duzen->addWidget(d);
+    m_duzen->insertWidget(m_duzen->count() - 1, d);
+    d->show(); // items come after the group is on screen
     m_dugmeler.append(d);
     m_idler.append(id);
 }

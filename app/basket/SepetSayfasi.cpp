@@ -123,6 +123,7 @@ QWidget *SepetSayfasi::ustKisimKur()
 QWidget *SepetSayfasi::altKisimKur()
 {
     auto *alt = new QWidget(this);
+    alt->setMaximumHeight(240); // the grid gets the rest of the height
     auto *duzen = new QHBoxLayout(alt);
     duzen->setContentsMargins(0, 0, 0, 0);
 
@@ -247,6 +248,11 @@ void SepetSayfasi::CariBakiyeUyariBak()
 }
 
 void SepetSayfasi::SepetAl()
+{
+    HatalariRaporla([this] { sepetiYukle(); });
+}
+
+void SepetSayfasi::sepetiYukle()
 {
     std::optional<MemTable> yeni = m_servis.SepetVer();
     if (!yeni)

@@ -32,7 +32,7 @@ public:
     // The tab was shown: clears the balance warning, starts its worker, reloads the basket,
     // then the delivery options and cargo types.
     void activate();
-    // Reloads the basket table, the tab caption and the totals.
+    // Reloads the basket table, the tab caption and the totals. A server error is shown, not raised.
     void SepetAl() override;
     const MemTable &sepetTablosu() const override { return m_sepet; }
 
@@ -87,6 +87,7 @@ private:
     QWidget *altKisimKur();
     QWidget *toplamlarKur();
     void CariBakiyeUyariBak();
+    void sepetiYukle();
     void SepetToplamHesapla();
     void toplamlariYaz(const SepetToplamlari &t);
     void SecimKaydet(int sirano, int secim);

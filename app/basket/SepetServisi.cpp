@@ -12,13 +12,6 @@ namespace {
 
 constexpr int mesajla = 1;
 
-std::unique_ptr<TSonucBilgisi> kopya(const TSonucBilgisi &kaynak)
-{
-    auto k = std::make_unique<TSonucBilgisi>();
-    k->Kopyala(kaynak);
-    return k;
-}
-
 // Column 0 the id, column 1 the text, in the order received.
 QList<SepetServisi::Secenek> secenekler(ResultSetReader *okuyucu)
 {
@@ -83,20 +76,20 @@ bool SepetServisi::SecimKaydet(int sirano, int secim) const
 
 bool SepetServisi::SatirSil(int sirano, const QString &aciklama) const
 {
-    auto bilgi = kopya(m_sbilgi);
+    auto bilgi = bilgiKopyasi(m_sbilgi);
     return UzakCagir(m_bagc, mesajla,
                      [&](TServerMethods1Client &p) { p.SepetSatirSil(std::move(bilgi), sirano, aciklama); });
 }
 
 bool SepetServisi::HepsiniSil() const
 {
-    auto bilgi = kopya(m_sbilgi);
+    auto bilgi = bilgiKopyasi(m_sbilgi);
     return UzakCagir(m_bagc, mesajla, [&](TServerMethods1Client &p) { p.SepetHepsiniSil(std::move(bilgi)); });
 }
 
 bool SepetServisi::SiparisKaydet(int teslim, int kargo, const QString &aciklama, int kargoFirmasi) const
 {
-    auto bilgi = kopya(m_sbilgi);
+    auto bilgi = bilgiKopyasi(m_sbilgi);
     const int cari = m_sbilgi.CARINO;
     const int veren = m_sbilgi.Sirano;
     bool kaydedildi = false;

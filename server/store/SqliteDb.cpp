@@ -5,7 +5,7 @@
 
 #include <sqlite3.h>
 
-SqliteDb::SqliteDb(const QString &path)
+SqliteDb::SqliteDb(const QString &path, std::mutex *writeLock) : m_writeLock(writeLock)
 {
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
     if (sqlite3_open_v2(path.toUtf8().constData(), &m_db, flags, nullptr) != SQLITE_OK) {
@@ -19,6 +19,9 @@ SqliteDb::SqliteDb(const QString &path)
     sqlite3_busy_timeout(m_db, busyTimeoutMs);
     exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON;");
     SqlFunctions::install(*this);
+    // Reads the schema now, so the first statement of a write transaction does not parse it
+    // while holding the store's write lock.
+    exec("SELECT COUNT(*) FROM sqlite_schema");
 }
 
 SqliteDb::~SqliteDb()

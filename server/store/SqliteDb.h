@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QString>
 
+#include <mutex>
+
 struct sqlite3;
 
 // One SQLite connection of the order store: WAL journal, busy time-out and the store's own SQL
@@ -15,7 +17,9 @@ class SqliteDb
 public:
     static constexpr int busyTimeoutMs = 15000;
 
-    explicit SqliteDb(const QString &path);
+    // `writeLock`, when given, is shared by the connections of one process: write transactions
+    // queue on it in turn instead of polling SQLite's lock with growing sleeps.
+    explicit SqliteDb(const QString &path, std::mutex *writeLock = nullptr);
     ~SqliteDb();
     SqliteDb(const SqliteDb &) = delete;
     SqliteDb &operator=(const SqliteDb &) = delete;
@@ -34,10 +38,12 @@ public:
     int changes() const;
     bool inTransaction() const;
     sqlite3 *handle() const { return m_db; }
+    std::mutex *writeLock() const { return m_writeLock; }
 
     [[noreturn]] void raise(const QString &context) const;
 
 private:
     sqlite3 *m_db = nullptr;
+    std::mutex *m_writeLock = nullptr;
     QHash<QByteArray, sqlite3_stmt *> m_cache;
 };

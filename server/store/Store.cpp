@@ -33,6 +33,6 @@ SqliteDb &Store::db()
 {
     auto &slot = t_connections[m_id];
     if (!slot)
-        slot = std::make_unique<SqliteDb>(m_path);
+        slot = std::make_unique<SqliteDb>(m_path, &m_writeLock);
     return *slot;
 }

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <memory>
+#include <mutex>
+
 class SqliteDb;
 
 // The order store: one SQLite file, created and migrated when the store opens. Every thread
@@ -22,4 +25,5 @@ public:
 private:
     QString m_path;
     quint64 m_id;
+    std::mutex m_writeLock;
 };

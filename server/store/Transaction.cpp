@@ -4,6 +4,8 @@
 
 Transaction::Transaction(SqliteDb &db) : m_db(db)
 {
+    if (std::mutex *lock = m_db.writeLock())
+        m_turn = std::unique_lock(*lock);
     m_db.exec("BEGIN IMMEDIATE");
 }
 
@@ -22,4 +24,6 @@ void Transaction::commit()
 {
     m_db.exec("COMMIT");
     m_done = true;
+    if (m_turn.owns_lock())
+        m_turn.unlock();
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <mutex>
+
 class SqliteDb;
 
 // A write transaction of the order store: taken with BEGIN IMMEDIATE so that concurrent
-// writers queue on the busy time-out instead of failing on a lock upgrade; rolled back when
-// it goes out of scope without commit(), so an error or exception never leaves half a change.
+// writers never fail on a lock upgrade (writers of this process first queue on the store's
+// write lock, other processes on the busy time-out); rolled back when it goes out of scope
+// without commit(), so an error or exception never leaves half a change.
 class Transaction
 {
 public:
@@ -17,5 +20,6 @@ public:
 
 private:
     SqliteDb &m_db;
+    std::unique_lock<std::mutex> m_turn;
     bool m_done = false;
 };

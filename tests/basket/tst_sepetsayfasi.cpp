@@ -17,6 +17,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -166,10 +167,22 @@ private Q_SLOTS:
         QCOMPARE(m_sayfa->boxkargo()->sayi(), 2);
         QCOMPARE(m_sayfa->boxkargo()->seciliIndeks(), -1);
         QCOMPARE(m_sayfa->grid()->footerText(QStringLiteral("MIKTAR")), QStringLiteral("5,00"));
+        QVERIFY(m_sayfa->grid()->isColumnVisible(QStringLiteral("DURUM")));
+        QVERIFY(!m_sayfa->grid()->isColumnVisible(QStringLiteral("KALAN")));
 
         const QString klasor = qEnvironmentVariable("PARVELA_TEST_BUILD_DIR", QDir::tempPath()) + "/screenshots";
         QDir().mkpath(klasor);
         QVERIFY(m_sayfa->grab().save(klasor + "/sepet.png"));
+    }
+
+    void kullaniciTipleri()
+    {
+        m_sayfa->kullaniciTipineUyarla(3);
+        QVERIFY(!m_sayfa->grid()->isColumnVisible(QStringLiteral("DURUM")));
+        m_sayfa->kullaniciTipineUyarla(2);
+        QVERIFY(m_sayfa->grid()->isColumnVisible(QStringLiteral("KALAN")));
+        QVERIFY(m_sayfa->grid()->isColumnVisible(QStringLiteral("DURUM")));
+        QCOMPARE(m_sayfa->grid()->rowCount(), 3);
     }
 
     void tekTeslimSecenegiSecilir()
@@ -255,7 +268,7 @@ private Q_SLOTS:
         QCOMPARE(m_sayfa->kargocombo()->currentText(), QStringLiteral("ARAS KARGO"));
         QCOMPARE(m_sayfa->uyarikargo()->text(), QStringLiteral("Aras: 16.00'dan sonra ertesi gün"));
         m_sayfa->aciklamagir()->setFocus();
-        QTest::keyClicks(m_sayfa->aciklamagir(), QStringLiteral("Acil, öğlene kadar"));
+        QTest::keyClicks(m_sayfa->aciklamagir(), QStringLiteral("Acil, 2 koli"));
 
         // "Hayır" sends nothing.
         m_sunucu->cagrilariTemizle();
@@ -277,13 +290,13 @@ private Q_SLOTS:
                                       "Kargo    : Kargo\r\n"
                                       "Tutar    : 108,16\r\n"
                                       "Kargo    : ARAS KARGO\r\n"
-                                      "Açıklama : Acil, öğlene kadar"));
+                                      "Açıklama : Acil, 2 koli"));
         QCOMPARE(uyari, m_sayfa->lbluyarbakiye()->text());
 
         const QList<SepetSunucusu::Siparis> siparisler = m_sunucu->siparisler();
         QCOMPARE(siparisler.size(), 1);
         const SepetSunucusu::Siparis &s = siparisler.first();
-        QCOMPARE(s.aciklama, QStringLiteral("Acil, öğlene kadar"));
+        QCOMPARE(s.aciklama, QStringLiteral("Acil, 2 koli"));
         QCOMPARE(s.satirlar.size(), 1);
         QCOMPARE(s.satirlar.first().stokadi, QStringLiteral("FREN DİSKİ ÖN"));
         QCOMPARE((QList<int>{s.carino, s.teslim, s.kargo, s.kargoFirmasi, s.verenid}), (QList<int>{5, 1, 1, 11, 9}));

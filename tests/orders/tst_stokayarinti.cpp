@@ -149,8 +149,9 @@ class TestStokAyrinti : public QObject
         d.birimfiyat = fiyat;
         d.indoran = oran;
         d.kdvoran = 20;
-        d.indtutar = fiyat;
-        d.kdvlifiyat = fiyat * 1.2;
+        d.indtutar = fiyat - fiyat * oran / 100;
+        d.kdvdahiltutar = d.indtutar * 1.2;
+        d.kdvlifiyat = d.kdvdahiltutar;
         return d;
     }
 
@@ -332,6 +333,18 @@ private Q_SLOTS:
         QVERIFY(m_mesajlar.isEmpty());
 
         QVERIFY(!StoktanSepeteEkle(nullptr, m_bagc, bilgi, sepet, stok, -1));
+
+        // A quantity that is not a number: its error is shown and nothing is sent.
+        m_sunucu->cagrilariTemizle();
+        diyalogdaCalistir([](Tstokayarinti &d) {
+            d.adet()->setFocus();
+            d.adet()->selectAll();
+            QTest::keyClick(d.adet(), Qt::Key_Backspace);
+            QTest::keyClick(d.adet(), Qt::Key_Return);
+        });
+        QVERIFY(!StoktanSepeteEkle(nullptr, m_bagc, bilgi, sepet, stok, 0));
+        QCOMPARE(m_mesajlar, QStringList{QStringLiteral("1|'' geçerli bir sayı değil")});
+        QVERIFY(m_sunucu->cagrilar().filter(QStringLiteral("SepetEkle")).isEmpty());
     }
 
     // The picture arrives in 2048-byte blocks with progress and replaces the placeholder

@@ -16,6 +16,13 @@ HttpStub::HttpStub(QObject *parent) : QObject(parent)
     });
 }
 
+HttpStub::~HttpStub()
+{
+    // Open sockets die with the server after our members; they must not call back into us.
+    for (QTcpSocket *socket : m_server.findChildren<QTcpSocket *>())
+        socket->disconnect(this);
+}
+
 QString HttpStub::baseUrl() const
 {
     return QStringLiteral("http://127.0.0.1:%1").arg(port());
@@ -42,6 +49,8 @@ void HttpStub::serve(QTcpSocket *socket)
     const QString path = requestLine.size() > 1 ? QString::fromLatin1(requestLine.at(1)) : QString();
     ++m_hits[path];
     const Route route = m_routes.value(path);
+    if (route.status < 0)
+        return;
     QByteArray answer = "HTTP/1.1 " + QByteArray::number(route.status)
                         + (route.status < 400 ? " OK\r\n" : " Error\r\n");
     answer += "Content-Type: application/octet-stream\r\n";

@@ -12,10 +12,12 @@ class HttpStub : public QObject
     Q_OBJECT
 public:
     explicit HttpStub(QObject *parent = nullptr);
+    ~HttpStub() override;
 
     quint16 port() const { return m_server.serverPort(); }
     QString baseUrl() const;
 
+    // A negative status never answers: the request hangs until the client gives up.
     void setRoute(const QString &path, int status, const QByteArray &body);
     void clearRoutes();
     int hits(const QString &path) const { return m_hits.value(path); }

@@ -429,6 +429,7 @@ private Q_SLOTS:
         const bool girdi = !secimAcilir || secer;
         QCOMPARE(bitis.at(0).at(0).toInt(), int(girdi ? QDialog::Accepted : QDialog::Rejected));
         QCOMPARE(m_ortam->cikislar, girdi ? QList<int>() : QList<int>{0});
+        QVERIFY(platform::Task::waitForAll(Bekleme));
         if (secimAcilir) {
             // The counts were asked for before the window was shown, for the signed-in user.
             QCOMPARE(m_sunucu->sayi(QStringLiteral("SepetSayisi")), 1);
