@@ -16,3 +16,9 @@ void kolonAyarla(DataGrid &grid, const QString &field, bool visible, bool inChoo
     if (changed)
         grid.setColumns(columns);
 }
+
+void miktarKolonlariniAc(DataGrid &grid)
+{
+    for (const char *field : {"KALAN", "ALINANSIPARIS", "VERILENSIPARIS"})
+        kolonAyarla(grid, QLatin1String(field), true, true);
+}

@@ -112,8 +112,7 @@ void StokSayfasi::gridKur()
 void StokSayfasi::kullaniciTipiniUygula(int musteriTipi)
 {
     if (musteriTipi == 1 || musteriTipi == 2) {
-        for (const char *f : {"KALAN", "ALINANSIPARIS", "VERILENSIPARIS"})
-            kolonAyarla(*m_grid, QLatin1String(f), true, true);
+        miktarKolonlariniAc(*m_grid);
     } else if (musteriTipi == 4) {
         for (const char *f : {"KAMPFIYAT", "K"})
             kolonAyarla(*m_grid, QLatin1String(f), false, false);

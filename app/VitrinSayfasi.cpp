@@ -88,8 +88,7 @@ void VitrinSayfasi::yukle()
 void VitrinSayfasi::kullaniciTipiniUygula(int musteriTipi)
 {
     if (musteriTipi == 1 || musteriTipi == 2) {
-        for (const char *f : {"KALAN", "ALINANSIPARIS", "VERILENSIPARIS"})
-            kolonAyarla(*m_grid, QLatin1String(f), true, true);
+        miktarKolonlariniAc(*m_grid);
     } else if (musteriTipi == 4 && m_tur == Tur::Yeniler) {
         for (const char *f : {"K", "KAMPFIYAT"})
             kolonAyarla(*m_grid, QLatin1String(f), false, false);
