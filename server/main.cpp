@@ -50,6 +50,8 @@ int main(int argc, char *argv[])
         if (!workstation.isEmpty()) {
             demo.registerWorkstation(workstation, options.workstationUser);
             say(QStringLiteral("İş istasyonu %1 -> %2").arg(workstation, options.workstationUser));
+        } else if (options.demo) {
+            say(QStringLiteral("Bu makinenin iş istasyonu kimliği bulunamadı; --workstation-id ile verin."));
         }
 
         server.start();

@@ -22,8 +22,9 @@ bool ServerOptions::parse(const QStringList &arguments, ServerOptions &out, QStr
                                 defaultDatabasePath());
     const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Order server port."), QStringLiteral("port"),
                                   QStringLiteral("9090"));
-    const QCommandLineOption httpPort(QStringLiteral("http-port"), QStringLiteral("Web side port (0: no web side)."),
+    const QCommandLineOption httpPort(QStringLiteral("http-port"), QStringLiteral("Web side port."),
                                       QStringLiteral("port"), QStringLiteral("8080"));
+    const QCommandLineOption noWeb(QStringLiteral("no-web"), QStringLiteral("Do not start the web side."));
     const QCommandLineOption listen(QStringLiteral("listen"), QStringLiteral("Address to listen on."),
                                     QStringLiteral("address"), QStringLiteral("127.0.0.1"));
     const QCommandLineOption publicAddress(QStringLiteral("public-address"),
@@ -44,7 +45,7 @@ bool ServerOptions::parse(const QStringList &arguments, ServerOptions &out, QStr
                                              QStringLiteral("name"), QLatin1String(DemoUsers::defaultWorkstationUser));
     const QCommandLineOption searchLimit(QStringLiteral("search-limit"), QStringLiteral("Most rows of a stock search."),
                                          QStringLiteral("n"), QStringLiteral("5000"));
-    parser.addOptions({db, port, httpPort, listen, publicAddress, demo, stockCount, customerCount, seed, workstation,
+    parser.addOptions({db, port, httpPort, noWeb, listen, publicAddress, demo, stockCount, customerCount, seed, workstation,
                        workstationUser, searchLimit});
     if (!parser.parse(arguments)) {
         error = parser.errorText();
@@ -75,7 +76,7 @@ bool ServerOptions::parse(const QStringList &arguments, ServerOptions &out, QStr
     if (!number(httpPort, 0, 65535, v))
         return false;
     out.server.httpPort = quint16(v);
-    out.server.web = v != 0;
+    out.server.web = !parser.isSet(noWeb);
     if (!number(stockCount, 1, 500000, v))
         return false;
     out.stockCount = int(v);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "HttpMessage.h"
+#include "HttpRequest.h"
+#include "HttpResponse.h"
 
 #include <QHostAddress>
 #include <QObject>

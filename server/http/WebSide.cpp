@@ -40,8 +40,7 @@ HttpResponse WebSide::handle(const HttpRequest &request) const
         return HttpResponse::html(page(QStringLiteral("Parvela Oto Yedek Parça"),
                                        QStringLiteral("<p>Bayilerimize özel B2B sipariş sistemi.</p>"
                                                       "<p><a href=\"/exe/ParvelaSetup.exe\">Sipariş programını indir</a></p>")));
-    HttpResponse missing = HttpResponse::text(404, QStringLiteral("Sayfa bulunamadı\n"));
-    return missing;
+    return HttpResponse::text(404, QStringLiteral("Sayfa bulunamadı\n"));
 }
 
 // Shows what the client sent, escaped; the demo takes no payment.

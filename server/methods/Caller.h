@@ -3,6 +3,7 @@
 #include <QString>
 
 class SqliteDb;
+class SqliteStatement;
 class TSonucBilgisi;
 
 // The user a login record names, as the store knows it (the record's own type and customer
@@ -19,5 +20,5 @@ struct Caller
 
     // SQL condition on the customers this caller may list, for a `cari c`; binds ?1 to ?3.
     static const char *visibleCustomers();
-    void bindVisibility(class SqliteStatement &statement) const;
+    void bindVisibility(SqliteStatement &statement) const;
 };

@@ -70,9 +70,11 @@ CREATE TABLE stok (
 CREATE INDEX stok_yeni ON stok(stokno) WHERE yeni = 1;
 CREATE INDEX stok_kampanya ON stok(stokno) WHERE kampanya > 0;
 
--- Substring search over codes, names, brands and models (folded to plain capitals).
+-- Substring search over codes, names, brands and models (folded to plain capitals). A bulk
+-- load sets ayar 'toplu_yukleme' and rebuilds the index once at its end instead.
 CREATE VIRTUAL TABLE stok_ara USING fts5(arama, content='stok', content_rowid='stokno', tokenize='trigram');
-CREATE TRIGGER stok_ara_ekle AFTER INSERT ON stok BEGIN
+CREATE TRIGGER stok_ara_ekle AFTER INSERT ON stok
+WHEN NOT EXISTS (SELECT 1 FROM ayar WHERE anahtar = 'toplu_yukleme') BEGIN
   INSERT INTO stok_ara(rowid, arama) VALUES (new.stokno, new.arama);
 END;
 CREATE TRIGGER stok_ara_sil AFTER DELETE ON stok BEGIN

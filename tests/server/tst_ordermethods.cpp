@@ -14,6 +14,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -292,7 +293,15 @@ private Q_SLOTS:
         for (int r = 0; r < statement.rowCount(); ++r)
             balance += statement.value(r, QStringLiteral("BORC")).toDouble() - statement.value(r, QStringLiteral("ALACAK")).toDouble();
         QVERIFY(qAbs(proxy.CariDurumVer(1).toDouble() - balance) < 0.01);
-        proxy.CariVadeGunGecmismiBul(1); // text, empty when nothing is overdue
+        // The overdue warning is empty or names the days and the amount; some demo customer has one.
+        const QRegularExpression warning(QStringLiteral("^Vadesi \\d+ gün geçmiş [\\d.]+,\\d\\d TL bakiyeniz"));
+        int warned = 0;
+        for (int carino = 1; carino <= 8; ++carino) {
+            const QString text = proxy.CariVadeGunGecmismiBul(carino);
+            QVERIFY2(text.isEmpty() || warning.match(text).hasMatch(), qPrintable(text));
+            warned += !text.isEmpty();
+        }
+        QVERIFY(warned > 0);
         proxy.CikisGonder(dealer());
         QCOMPARE(count("SELECT COUNT(*) FROM oturum_olayi WHERE tur = 'cikis'"), qint64(1));
     }
