@@ -10,9 +10,7 @@
 #include "remote/MemTable.h"
 #include "remote/ResultSetReader.h"
 #include "remote/TServerMethods1Client.h"
-#include "MethodRegistry.h"
-#include "ProtocolServer.h"
-#include "WireFixtureMethods.h"
+#include "ChildFixtureServer.h"
 #include "widgets/DataGrid.h"
 
 #include <QApplication>
@@ -22,9 +20,6 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 double bareTransfer(DSConnection &c, int rows)
@@ -74,25 +69,10 @@ ShownResult searchShown(StokSayfasi &page, int rows)
 
 int main(int argc, char **argv)
 {
-    int pipeFds[2];
-    if (::pipe(pipeFds) != 0)
+    ChildFixtureServer server(argc, argv);
+    const quint16 port = server.port();
+    if (port == 0)
         return 1;
-    const pid_t child = ::fork();
-    if (child == 0) {
-        QCoreApplication app(argc, argv);
-        MethodRegistry registry;
-        WireFixtureState state;
-        addWireFixtureMethods(registry, state);
-        ProtocolServer server(registry);
-        const quint16 port = server.listen(QStringLiteral("127.0.0.1"), 0);
-        ::write(pipeFds[1], &port, sizeof port);
-        ::pause();
-        return 0;
-    }
-    quint16 port = 0;
-    if (::read(pipeFds[0], &port, sizeof port) != sizeof port)
-        return 1;
-
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     DSConnection bagc;
@@ -125,7 +105,5 @@ int main(int argc, char **argv)
     const double filter = t.nsecsElapsed() / 1e6;
     std::printf("on 100000 rows: sort by text %.1f ms, by number %.1f ms, header filter %.1f ms (%d rows kept)\n",
                 sortText, sortNumber, filter, grid->rowCount());
-    ::kill(child, SIGTERM);
-    ::waitpid(child, nullptr, 0);
     return 0;
 }

@@ -3,10 +3,9 @@
 
 #include "DSConnection.h"
 #include "MemTable.h"
-#include "MethodRegistry.h"
-#include "ProtocolServer.h"
 #include "ResultSetReader.h"
 #include "TServerMethods1Client.h"
+#include "ChildFixtureServer.h"
 #include "WireFixtureMethods.h"
 
 #include <QCoreApplication>
@@ -15,9 +14,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -95,30 +91,14 @@ void wholeCall(quint16 port)
 
 int main(int argc, char **argv)
 {
-    int pipeFds[2];
-    if (::pipe(pipeFds) != 0)
-        return 1;
-    const pid_t child = ::fork();
-    if (child == 0) {
-        QCoreApplication app(argc, argv);
-        MethodRegistry registry;
-        WireFixtureState state;
-        addWireFixtureMethods(registry, state);
-        ProtocolServer server(registry);
-        const quint16 port = server.listen(QStringLiteral("127.0.0.1"), 0);
-        ::write(pipeFds[1], &port, sizeof port);
-        ::pause();
-        return 0;
-    }
-    quint16 port = 0;
-    if (::read(pipeFds[0], &port, sizeof port) != sizeof port)
+    ChildFixtureServer server(argc, argv);
+    const quint16 port = server.port();
+    if (port == 0)
         return 1;
     QCoreApplication app(argc, argv);
     std::printf("Result-set transfer into the in-memory table over loopback (best of several runs):\n");
     for (int rows : {1000, 10000, 100000})
         transfer(port, rows);
     wholeCall(port);
-    ::kill(child, SIGTERM);
-    ::waitpid(child, nullptr, 0);
     return 0;
 }

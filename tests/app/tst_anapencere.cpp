@@ -1,3 +1,4 @@
+#include "ModaldaCalistir.h"
 #include "AramaKutusu.h"
 #include "ServerFixture.h"
 #include "ProgramBaslangici.h"
@@ -39,21 +40,6 @@
 #include <QToolButton>
 
 namespace {
-// Runs `adim` on the modal window of type W once it is up.
-template<class W>
-void modaldaCalistir(std::function<void(W &)> adim)
-{
-    auto *zamanlayici = new QTimer;
-    QObject::connect(zamanlayici, &QTimer::timeout, zamanlayici, [zamanlayici, adim] {
-        auto *w = qobject_cast<W *>(QApplication::activeModalWidget());
-        if (!w || !w->isVisible())
-            return;
-        zamanlayici->stop();
-        zamanlayici->deleteLater();
-        adim(*w);
-    });
-    zamanlayici->start(20);
-}
 
 // Double-clicks the cell of a table row in a grid, as the user would.
 void hucreyeCiftTikla(DataGrid &grid, int kaynakSatir, const QString &alan)

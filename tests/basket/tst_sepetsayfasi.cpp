@@ -1,3 +1,4 @@
+#include "ModaldaCalistir.h"
 #include "SepetSunucusu.h"
 
 #include "app/basket/SecenekGrubu.h"
@@ -28,25 +29,6 @@
 #include <QTest>
 #include <QTimer>
 
-namespace {
-
-// Runs `adim` on the modal window of type W once it is up.
-template<class W>
-void modaldaCalistir(std::function<void(W &)> adim)
-{
-    auto *zamanlayici = new QTimer;
-    QObject::connect(zamanlayici, &QTimer::timeout, zamanlayici, [zamanlayici, adim] {
-        auto *w = qobject_cast<W *>(QApplication::activeModalWidget());
-        if (!w || !w->isVisible())
-            return;
-        zamanlayici->stop();
-        zamanlayici->deleteLater();
-        adim(*w);
-    });
-    zamanlayici->start(20);
-}
-
-} // namespace
 
 // The basket tab through its real widgets against a small order server.
 class TestSepetSayfasi : public QObject

@@ -1,3 +1,4 @@
+#include "ModaldaCalistir.h"
 #include "SepetSunucusu.h"
 
 #include "identity/MesajGoster.h"
@@ -70,20 +71,6 @@ QByteArray jpeg(int genislik, int yukseklik, qsizetype doldurBoyu = 0)
     return bayt;
 }
 
-// Runs `adim` on the add-to-basket dialog once it is up as the modal window.
-void diyalogdaCalistir(std::function<void(Tstokayarinti &)> adim)
-{
-    auto *zamanlayici = new QTimer;
-    QObject::connect(zamanlayici, &QTimer::timeout, zamanlayici, [zamanlayici, adim] {
-        auto *d = qobject_cast<Tstokayarinti *>(QApplication::activeModalWidget());
-        if (!d || !d->isVisible())
-            return;
-        zamanlayici->stop();
-        zamanlayici->deleteLater();
-        adim(*d);
-    });
-    zamanlayici->start(20);
-}
 
 // A gate the test opens to let a blocked server method answer.
 struct Kapi
@@ -276,7 +263,7 @@ private Q_SLOTS:
         SahteSepet sepet(m_bagc, m_bilgi.CARINO);
         MemTable stok = stokTablosu(77);
 
-        diyalogdaCalistir([](Tstokayarinti &d) {
+        modaldaCalistir<Tstokayarinti>([](Tstokayarinti &d) {
             QCOMPARE(d.barkod()->text(), QStringLiteral("86900077"));
             QCOMPARE(d.indirimoran()->text(), QStringLiteral("İndirim:  % 10,00"));
             d.adet()->setFocus();
@@ -291,7 +278,7 @@ private Q_SLOTS:
         QCOMPARE(stok.currentRow(), 0);
 
         m_sunucu->cagrilariTemizle();
-        diyalogdaCalistir([](Tstokayarinti &d) {
+        modaldaCalistir<Tstokayarinti>([](Tstokayarinti &d) {
             QCOMPARE(d.adet()->value(), 3);
             QCOMPARE(d.adi()->text(), QStringLiteral("FREN DİSKİ ÖN"));
             d.birimfiyat()->setFocus();
@@ -319,13 +306,13 @@ private Q_SLOTS:
         bilgi.CARINO = 6;
         MemTable stok = stokTablosu(88);
 
-        diyalogdaCalistir([](Tstokayarinti &d) { QTest::mouseClick(d.ParcaliTus2(), Qt::LeftButton); });
+        modaldaCalistir<Tstokayarinti>([](Tstokayarinti &d) { QTest::mouseClick(d.ParcaliTus2(), Qt::LeftButton); });
         QVERIFY(!StoktanSepeteEkle(nullptr, m_bagc, bilgi, sepet, stok, 0));
         QVERIFY(m_sunucu->cagrilar().filter(QStringLiteral("SepetEkle")).isEmpty());
 
         m_sunucu->sepetEkleSonucu(0);
         const int yuklemeler = sepet.yuklemeler;
-        diyalogdaCalistir([](Tstokayarinti &d) { QTest::mouseClick(d.ParcaliTus1(), Qt::LeftButton); });
+        modaldaCalistir<Tstokayarinti>([](Tstokayarinti &d) { QTest::mouseClick(d.ParcaliTus1(), Qt::LeftButton); });
         QVERIFY(!StoktanSepeteEkle(nullptr, m_bagc, bilgi, sepet, stok, 0));
         m_sunucu->sepetEkleSonucu(1);
         QCOMPARE(m_sunucu->cagrilar().filter(QStringLiteral("SepetEkle")).size(), 1);
@@ -336,7 +323,7 @@ private Q_SLOTS:
 
         // A quantity that is not a number: its error is shown and nothing is sent.
         m_sunucu->cagrilariTemizle();
-        diyalogdaCalistir([](Tstokayarinti &d) {
+        modaldaCalistir<Tstokayarinti>([](Tstokayarinti &d) {
             d.adet()->setFocus();
             d.adet()->selectAll();
             QTest::keyClick(d.adet(), Qt::Key_Backspace);
